@@ -77,8 +77,8 @@ const TailCase tail_cases[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Cases, CommandLineTail, testing::ValuesIn(tail_cases),
-                         [](const testing::TestParamInfo<TailCase> &info) {
-                             return std::string(info.param.label);
+                         [](const testing::TestParamInfo<TailCase> &row) {
+                             return std::string(row.param.label);
                          });
 
 } // namespace

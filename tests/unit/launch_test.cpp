@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LaunchPaths, testing::Values(
     LaunchPath{"ChildPinned", TRUE, TRUE, stand_in::created_child.hProcess, false},
     LaunchPath{"ChildNotCreated", FALSE, TRUE, nullptr, true},
     LaunchPath{"MaskRefusedForRunningChild", TRUE, FALSE, stand_in::created_child.hProcess, true}),
-    [](const testing::TestParamInfo<LaunchPath> &info) { return std::string(info.param.label); });
+    [](const testing::TestParamInfo<LaunchPath> &row) { return std::string(row.param.label); });
 // clang-format on
 
 } // namespace

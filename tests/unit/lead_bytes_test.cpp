@@ -91,8 +91,8 @@ const CpInfoCase cpinfo_cases[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Table, CpInfoAnswers, testing::ValuesIn(cpinfo_cases),
-                         [](const testing::TestParamInfo<CpInfoCase> &info) {
-                             return std::string(info.param.label);
+                         [](const testing::TestParamInfo<CpInfoCase> &row) {
+                             return std::string(row.param.label);
                          });
 
 class BuildLeadByteSet : public testing::Test {
