@@ -75,8 +75,8 @@ int main() {
     if (mask != 1) {
         report += "  not pinned to processor 0 within two seconds\n";
     } else if (at_start == 1) {
-        report += "  already pinned when its code first ran, " +
-                  milliseconds(started - created) + " after the process was created\n";
+        report += "  already pinned when its code first ran, " + milliseconds(started - created) +
+                  " after the process was created\n";
     } else {
         report += "  pinned " + milliseconds(pinned_at - created) +
                   " after the process was created; until then it could run on every "

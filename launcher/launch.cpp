@@ -36,8 +36,8 @@ int WINAPI WinMain(HINSTANCE /*hInstance*/, HINSTANCE /*hPrevInstance*/, LPSTR l
 
     // A failed creation is not reported as such: hProcess stays null, the
     // affinity call on it fails, and the user hears of it through that.
-    CreateProcessA(nullptr, lpCmdLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                   &startup_info, &process_info);
+    CreateProcessA(nullptr, lpCmdLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup_info,
+                   &process_info);
 
     if (SetProcessAffinityMask(process_info.hProcess, first_processor_only) == FALSE) {
         show_message(affinity_failure_text);

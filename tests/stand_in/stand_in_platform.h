@@ -32,8 +32,8 @@ struct CreateProcessCall {
     DWORD creation_flags;
     LPVOID environment;
     LPCSTR current_directory;
-    STARTUPINFOA startup_info;                // as the launcher filled it
-    PROCESS_INFORMATION process_info_before;  // before the system writes to it
+    STARTUPINFOA startup_info;               // as the launcher filled it
+    PROCESS_INFORMATION process_info_before; // before the system writes to it
 };
 
 struct SetAffinityCall {

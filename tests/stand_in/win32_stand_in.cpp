@@ -60,8 +60,8 @@ BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine,
     the_record.calls.emplace_back("CreateProcessA");
     the_record.create_process.push_back(
         {lpApplicationName, lpCommandLine, lpCommandLine == nullptr ? "" : lpCommandLine,
-         lpProcessAttributes, lpThreadAttributes, bInheritHandles, dwCreationFlags,
-         lpEnvironment, lpCurrentDirectory, *lpStartupInfo, *lpProcessInformation});
+         lpProcessAttributes, lpThreadAttributes, bInheritHandles, dwCreationFlags, lpEnvironment,
+         lpCurrentDirectory, *lpStartupInfo, *lpProcessInformation});
     // Like the system, a failed creation leaves the record as it was.
     if (the_script.create_process_result != FALSE) {
         *lpProcessInformation = stand_in::created_child;

@@ -24,9 +24,7 @@ struct KnownCodePage {
     const char *ranges;
 };
 
-std::ostream &operator<<(std::ostream &out, const KnownCodePage &c) {
-    return out << c.code_page;
-}
+std::ostream &operator<<(std::ostream &out, const KnownCodePage &c) { return out << c.code_page; }
 
 class KnownCodePages : public testing::TestWithParam<KnownCodePage> {};
 
@@ -38,8 +36,7 @@ TEST_P(KnownCodePages, HaveTheirDoubleByteRanges) {
 
 INSTANTIATE_TEST_SUITE_P(Table, KnownCodePages,
                          testing::Values(KnownCodePage{932, "81-9F E0-FC"},
-                                         KnownCodePage{936, "81-FE"},
-                                         KnownCodePage{949, "81-FE"},
+                                         KnownCodePage{936, "81-FE"}, KnownCodePage{949, "81-FE"},
                                          KnownCodePage{950, "81-FE"},
                                          KnownCodePage{1361, "81-D3 D8-DE E0-F9"}));
 

@@ -27,11 +27,12 @@ template <typename T> const T *at(const std::vector<char> &image, size_t offset)
 // File offset of a relative virtual address; the section table follows the
 // optional header.
 size_t file_offset(const IMAGE_NT_HEADERS32 &nt, const std::vector<char> &image, DWORD rva) {
-    const size_t sections = static_cast<size_t>(reinterpret_cast<const char *>(&nt.OptionalHeader) -
-                                                image.data()) +
-                            nt.FileHeader.SizeOfOptionalHeader;
+    const size_t sections =
+        static_cast<size_t>(reinterpret_cast<const char *>(&nt.OptionalHeader) - image.data()) +
+        nt.FileHeader.SizeOfOptionalHeader;
     for (WORD i = 0; i < nt.FileHeader.NumberOfSections; ++i) {
-        const auto *section = at<IMAGE_SECTION_HEADER>(image, sections + i * sizeof(IMAGE_SECTION_HEADER));
+        const auto *section =
+            at<IMAGE_SECTION_HEADER>(image, sections + i * sizeof(IMAGE_SECTION_HEADER));
         if (section != nullptr && rva >= section->VirtualAddress &&
             rva < section->VirtualAddress + section->Misc.VirtualSize) {
             return rva - section->VirtualAddress + section->PointerToRawData;
@@ -63,15 +64,17 @@ TEST(Image, IsA32BitWindowedProgramImportingOnlyWhatItCalls) {
     std::map<std::string, std::set<std::string>> imports;
     const IMAGE_DATA_DIRECTORY &directory =
         nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (size_t offset = file_offset(*nt, image, directory.VirtualAddress);; offset += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+    for (size_t offset = file_offset(*nt, image, directory.VirtualAddress);;
+         offset += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
         const auto *descriptor = at<IMAGE_IMPORT_DESCRIPTOR>(image, offset);
         ASSERT_NE(descriptor, nullptr);
         if (descriptor->Name == 0) {
             break;
         }
-        std::set<std::string> &names = imports[string_at(image, file_offset(*nt, image, descriptor->Name))];
+        std::set<std::string> &names =
+            imports[string_at(image, file_offset(*nt, image, descriptor->Name))];
         const DWORD thunks = descriptor->OriginalFirstThunk != 0 ? descriptor->OriginalFirstThunk
-                                                                  : descriptor->FirstThunk;
+                                                                 : descriptor->FirstThunk;
         for (size_t thunk = file_offset(*nt, image, thunks);; thunk += sizeof(DWORD)) {
             const auto *entry = at<DWORD>(image, thunk);
             ASSERT_NE(entry, nullptr);

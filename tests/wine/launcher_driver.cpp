@@ -59,8 +59,8 @@ MessageBoxSeen read_box(HWND box) {
     seen.text = text != nullptr ? window_text(text) : std::string("<no text control>");
     EnumChildWindows(box, collect_button, reinterpret_cast<LPARAM>(&seen.buttons));
     const HWND icon = GetDlgItem(box, 1088);
-    seen.has_icon = icon != nullptr && IsWindowVisible(icon) &&
-                    SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+    seen.has_icon =
+        icon != nullptr && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
     seen.owner = GetWindow(box, GW_OWNER);
     return seen;
 }
@@ -110,11 +110,11 @@ LauncherRun run_launcher(const std::string &raw_command_line, const LaunchOption
     STARTUPINFOA startup_info = {};
     startup_info.cb = sizeof startup_info;
     PROCESS_INFORMATION launcher = {};
-    if (CreateProcessA(launcher_path().c_str(), &command_line[0], nullptr, nullptr,
+    if (CreateProcessA(options.application.c_str(), &command_line[0], nullptr, nullptr,
                        options.inheritable_handle != nullptr ? TRUE : FALSE, CREATE_SUSPENDED,
                        const_cast<char *>(options.environment), options.current_directory,
                        &startup_info, &launcher) == FALSE) {
-        std::fprintf(stderr, "cannot start %s: error %lu\n", launcher_path().c_str(),
+        std::fprintf(stderr, "cannot start %s: error %lu\n", options.application.c_str(),
                      GetLastError());
         CloseHandle(job);
         return run;
@@ -157,8 +157,8 @@ LauncherRun run_launcher(const std::string &raw_command_line, const LaunchOption
 Probe prepare_probe() {
     static int count = 0;
     Probe probe;
-    probe.tag = "tavrinel-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++count);
+    probe.tag =
+        "tavrinel-probe-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
     probe.report_path = scratch_dir("reports") + "\\" + probe.tag + ".txt";
     DeleteFileA(probe.report_path.c_str());
     probe.ready = CreateEventA(nullptr, TRUE, FALSE, (probe.tag + "-ready").c_str());

@@ -25,13 +25,14 @@ struct MessageBoxSeen {
 };
 
 struct LaunchOptions {
+    std::string application = launcher_path(); // the program started
     const char *current_directory = nullptr;
     HANDLE inheritable_handle = nullptr; // handed to the launcher if set
     const char *environment = nullptr;   // a full block; the driver's own if null
 };
 
 struct LauncherRun {
-    bool ended;           // false: it was still running after the time limit
+    bool ended; // false: it was still running after the time limit
     DWORD exit_code;
     std::vector<MessageBoxSeen> boxes;
     DWORD processes_in_job; // the launcher and every process it started

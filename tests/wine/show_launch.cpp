@@ -11,7 +11,8 @@
 int main() {
     LeadByteSet lead_bytes;
     build_lead_byte_set(&lead_bytes);
-    const std::string raw = "tavrinel.exe " + std::string(cut_command_line_tail(GetCommandLineA(), &lead_bytes));
+    const std::string raw =
+        "tavrinel.exe " + std::string(cut_command_line_tail(GetCommandLineA(), &lead_bytes));
 
     std::printf("running: %s\n", raw.c_str());
     const driver::LauncherRun run = driver::run_launcher(raw);
