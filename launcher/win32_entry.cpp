@@ -4,8 +4,6 @@
 #include "platform.h"
 #include "start.h"
 
-#include <cstddef>
-
 // Defined by the linker: the module's own base address, which is its instance
 // handle.
 extern "C" IMAGE_DOS_HEADER __ImageBase;

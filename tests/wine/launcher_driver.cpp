@@ -82,7 +82,20 @@ std::string bin_dir() {
     return dir.substr(0, dir.find_last_of('\\'));
 }
 
-std::string launcher_path() { return bin_dir() + "\\tavrinel.exe"; }
+std::string launcher_path() {
+    // Another build of the launcher can be put to the same tests; its path
+    // comes from the Unix side.
+    char unix_path[MAX_PATH] = "";
+    const DWORD length = GetEnvironmentVariableA("TAVRINEL_EXE", unix_path, sizeof unix_path);
+    if (length == 0 || length >= sizeof unix_path) {
+        return bin_dir() + "\\tavrinel.exe";
+    }
+    std::string path = std::string("Z:") + unix_path;
+    for (char &c : path) {
+        c = c == '/' ? '\\' : c;
+    }
+    return path;
+}
 
 std::string scratch_dir(const std::string &name) {
     const std::string root = bin_dir() + "\\scratch";
