@@ -6,7 +6,8 @@
 
 // Defined by the linker: the module's own base address, which is its instance
 // handle.
-extern "C" IMAGE_DOS_HEADER __ImageBase;
+extern "C" IMAGE_DOS_HEADER
+    __ImageBase; // NOLINT(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
 
 // Windows enters with the stack aligned to four bytes only.
 extern "C" __attribute__((noreturn, force_align_arg_pointer)) void WinMainCRTStartup() {

@@ -28,7 +28,7 @@ void plain_lead_bytes(const CPINFO &info, bool lead[256]) {
     if (info.MaxCharSize < 2) {
         return;
     }
-    for (int pair = 0; pair < 6; ++pair) {
+    for (size_t pair = 0; pair < 6; ++pair) {
         const int first = info.LeadByte[2 * pair];
         const int last = info.LeadByte[2 * pair + 1];
         if (first == 0 || last == 0) {

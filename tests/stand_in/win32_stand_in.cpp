@@ -52,7 +52,9 @@ BOOL GetCPInfo(UINT CodePage, CPINFO *lpCPInfo) {
     return the_script.cpinfo_result;
 }
 
-BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine,
+// The system's signature: the command line is not const.
+BOOL CreateProcessA(LPCSTR lpApplicationName,
+                    LPSTR lpCommandLine, // NOLINT(readability-non-const-parameter)
                     SECURITY_ATTRIBUTES *lpProcessAttributes,
                     SECURITY_ATTRIBUTES *lpThreadAttributes, BOOL bInheritHandles,
                     DWORD dwCreationFlags, LPVOID lpEnvironment, LPCSTR lpCurrentDirectory,

@@ -25,8 +25,8 @@ struct GuardedText {
 
 GuardedText place_before_guard(const std::string &text) {
     const auto page_size = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-    void *pages = mmap(nullptr, 2 * page_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
-                       -1, 0);
+    void *pages =
+        mmap(nullptr, 2 * page_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     EXPECT_NE(pages, MAP_FAILED);
     auto *base = static_cast<char *>(pages);
     char *at = base + page_size - (text.size() + 1);

@@ -39,7 +39,7 @@ TEST(CodePage932, JapaneseNamesAndProgramPaths) {
     for (const std::string &name :
          {"\"" + options.application + "\"", std::string(unquoted_name)}) {
         SCOPED_TRACE(name);
-        launch_probe(name + "  " + tail, tail, options);
+        launch_probe(name + "  " += tail, tail, options);
     }
 }
 

@@ -12,7 +12,7 @@ inline driver::ProbeReport launch_probe(const std::string &raw, const std::strin
                                         const driver::LaunchOptions &options = {}) {
     driver::Probe probe = driver::prepare_probe();
     const driver::LauncherRun run = driver::run_launcher(raw, options);
-    const driver::ProbeReport report = driver::wait_for_report(probe);
+    driver::ProbeReport report = driver::wait_for_report(probe);
 
     EXPECT_TRUE(run.ended) << "the launcher waited for its child";
     EXPECT_EQ(run.exit_code, 0U);

@@ -49,7 +49,7 @@ BOOL CALLBACK collect_button(HWND control, LPARAM buttons_address) {
 std::string window_text(HWND window) {
     char text[4096] = "";
     const int length = GetWindowTextA(window, text, sizeof text);
-    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
+    return {text, length > 0 ? static_cast<size_t>(length) : 0};
 }
 
 MessageBoxSeen read_box(HWND box) {
@@ -100,7 +100,7 @@ std::string launcher_path() {
 std::string scratch_dir(const std::string &name) {
     const std::string root = bin_dir() + "\\scratch";
     CreateDirectoryA(root.c_str(), nullptr);
-    const std::string dir = root + "\\" + name + "-" + std::to_string(GetCurrentProcessId());
+    std::string dir = root + "\\" + name + "-" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(dir.c_str(), nullptr);
     return dir;
 }
@@ -123,10 +123,9 @@ LauncherRun run_launcher(const std::string &raw_command_line, const LaunchOption
     STARTUPINFOA startup_info = {};
     startup_info.cb = sizeof startup_info;
     PROCESS_INFORMATION launcher = {};
-    if (CreateProcessA(options.application.c_str(), &command_line[0], nullptr, nullptr,
+    if (CreateProcessA(options.application.c_str(), command_line.data(), nullptr, nullptr,
                        options.inheritable_handle != nullptr ? TRUE : FALSE, CREATE_SUSPENDED,
-                       const_cast<char *>(options.environment), options.current_directory,
-                       &startup_info, &launcher) == FALSE) {
+                       nullptr, options.current_directory, &startup_info, &launcher) == FALSE) {
         std::fprintf(stderr, "cannot start %s: error %lu\n", options.application.c_str(),
                      GetLastError());
         CloseHandle(job);

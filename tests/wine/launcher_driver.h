@@ -28,7 +28,6 @@ struct LaunchOptions {
     std::string application = launcher_path(); // the program started
     const char *current_directory = nullptr;
     HANDLE inheritable_handle = nullptr; // handed to the launcher if set
-    const char *environment = nullptr;   // a full block; the driver's own if null
 };
 
 struct LauncherRun {
