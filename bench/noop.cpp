@@ -1,0 +1,18 @@
+// The do-nothing program the benchmark starts: a windowed program that ends at
+// once. Built twice: importing KERNEL32 alone, and also importing USER32 as
+// every program with a window does (and as the launcher does, for its message
+// boxes), since Wine takes several milliseconds to load USER32.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR command_line,
+                   int /*show*/) {
+#ifdef NOOP_LOADS_USER32
+    // Never true; it only makes the program import USER32.
+    if (command_line[0] == '\x01') {
+        MessageBoxA(nullptr, command_line, command_line, MB_OK);
+    }
+#else
+    (void)command_line;
+#endif
+    return 0;
+}
