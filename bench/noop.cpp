@@ -4,15 +4,16 @@
 // boxes), since Wine takes several milliseconds to load USER32.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR command_line,
-                   int /*show*/) {
+int WINAPI WinMain(HINSTANCE /*hInstance*/, HINSTANCE /*hPrevInstance*/,
+                   LPSTR lpCmdLine, // NOLINT(readability-non-const-parameter): the system's
+                   int /*nShowCmd*/) {
 #ifdef NOOP_LOADS_USER32
     // Never true; it only makes the program import USER32.
-    if (command_line[0] == '\x01') {
-        MessageBoxA(nullptr, command_line, command_line, MB_OK);
+    if (lpCmdLine[0] == '\x01') {
+        MessageBoxA(nullptr, lpCmdLine, lpCmdLine, MB_OK);
     }
 #else
-    (void)command_line;
+    (void)lpCmdLine;
 #endif
     return 0;
 }

@@ -115,7 +115,8 @@ int main(int argc, char **argv) {
     if (argc == 3 && std::string(argv[1]) == "--watch") {
         return watch(argv[2]);
     }
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const long runs_asked = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 200;
+    const int runs = static_cast<int>(std::max(1L, std::min(runs_asked, 100000L)));
     const std::string dir = bin_dir();
     const std::string launcher = dir + "\\tavrinel.exe";
     const std::string noop = dir + "\\noop.exe";
@@ -165,19 +166,22 @@ int main(int argc, char **argv) {
     std::vector<double> until_pinned;
     int unpinned_at_first_look = 0;
     int never_pinned = 0;
+    std::string watcher = "tavrinel \"" + dir + "\\wine_bench.exe\" --watch \"";
+    watcher += report + "\"";
     for (int i = 0; i < runs; ++i) {
         DeleteFileA(report.c_str());
-        time_command(launcher,
-                     "tavrinel \"" + dir + "\\wine_bench.exe\" --watch \"" + report + "\"");
+        time_command(launcher, watcher);
         FILE *file = std::fopen(report.c_str(), "r");
-        unsigned long long first = 0;
-        unsigned long long last = 0;
-        unsigned long long elapsed = 0;
-        if (file == nullptr || std::fscanf(file, "%llu %llu %llu", &first, &last, &elapsed) != 3) {
+        char line[128] = "";
+        if (file == nullptr || std::fgets(line, sizeof line, file) == nullptr) {
             std::fprintf(stderr, "the watcher child did not report\n");
             return 1;
         }
         std::fclose(file);
+        char *next = line;
+        const unsigned long long first = std::strtoull(next, &next, 10);
+        const unsigned long long last = std::strtoull(next, &next, 10);
+        const unsigned long long elapsed = std::strtoull(next, &next, 10);
         unpinned_at_first_look += first != 1 ? 1 : 0;
         never_pinned += last != 1 ? 1 : 0;
         until_pinned.push_back(static_cast<double>(elapsed) / 1e4);
