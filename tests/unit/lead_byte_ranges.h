@@ -2,9 +2,7 @@
 
 #include "lead_bytes.h"
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 
 // Describes a lead-byte set as inclusive ranges, "81-9F E0-FC", so that a test
 // failure names exactly the bytes that differ from what was expected.

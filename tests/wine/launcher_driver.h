@@ -13,7 +13,8 @@ namespace driver {
 // Where the launcher and the test programs were built.
 std::string bin_dir();
 std::string launcher_path();
-// A fresh, empty folder for one test's files.
+// A folder for one test's files, made once per test process and kept for a
+// look after the run (under bin\\scratch).
 std::string scratch_dir(const std::string &name);
 
 struct MessageBoxSeen {
