@@ -14,7 +14,7 @@ namespace driver {
 std::string bin_dir();
 std::string launcher_path();
 // A folder for one test's files, made once per test process and kept for a
-// look after the run (under bin\\scratch).
+// look after the run (under bin\scratch).
 std::string scratch_dir(const std::string &name);
 
 struct MessageBoxSeen {
